@@ -10,6 +10,10 @@ inline constexpr int HoleTile = 9;  // Panel9, the black tile: the hole is where
 constexpr int slotLeft(int slot) { return 1 + SlotPitch * ((slot - 1) % 3); }
 constexpr int slotTop(int slot) { return 1 + SlotPitch * ((slot - 1) / 3); }
 
+// The four slides, named by the way the coloured tile moves; the hole moves the other way.
+// The values are the shuffle's draws.
+enum class Slide : int { Right = 0, Left = 1, Up = 2, Down = 3 };
+
 struct TilePosition {
     int Left = 0;
     int Top = 0;
@@ -26,6 +30,11 @@ public:
     // One coordinate per write, as every slide is made.
     void setLeft(int k, int left) { tiles_[k - 1].Left = left; }
     void setTop(int k, int top) { tiles_[k - 1].Top = top; }
+
+    // Slides coloured tile k (1..8) into the hole when it stands where `slide` needs it: first
+    // the tile's coordinate is written, then the hole's. Returns whether it slid. Both the
+    // player's clicks and the shuffle move tiles only through here.
+    bool slide(int k, Slide slide);
 
 private:
     std::array<TilePosition, TileCount> tiles_;

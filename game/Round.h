@@ -39,5 +39,22 @@ public:
     const std::vector<std::string>& skore() const;  // lines of the score file
 
 private:
-    // (owned by the round's implementer)
+    void loadBestScore();
+    void sweepTiles(Slide slide);
+    void watchTiles();
+    void celebrateVictory();
+
+    ClipPlayer& clips_;
+    TimerSwitch& timers_;
+    const Clock& clock_;
+    RandomSource random_;
+    GameState state_;
+    Board board_;
+    std::array<Colour, TileCount + 1> preview_;  // indexed by slot 1..9; [0] unused
+    std::string label1_ = "0";
+    std::string label2_ = "0";
+    std::string label3_ = "0";
+    bool panel11Visible_ = false;
+    bool panel12Visible_ = false;
+    std::vector<std::string> skore_;
 };
