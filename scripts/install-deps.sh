@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # The one list of Debian packages Tavlo needs to build, play and test. Installs only what is missing.
+# With --bench it also installs the peer game that the window benchmarks measure against.
 set -euo pipefail
 
 packages=(
@@ -14,7 +15,11 @@ packages=(
   googletest libgtest-dev
   clang libclang-rt-14-dev
   xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick sox
+  libx11-dev libxext-dev
 )
+if [ "${1:-}" = --bench ]; then
+  packages+=(gnome-taquin)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
