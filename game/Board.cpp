@@ -39,3 +39,11 @@ bool Board::slide(int k, Slide slide)
     }
     return false;
 }
+
+int Board::sweep(Slide slide)
+{
+    int slid = 0;
+    for (int k = 1; k < HoleTile; ++k)
+        slid += this->slide(k, slide) ? 1 : 0;
+    return slid;
+}

@@ -36,6 +36,11 @@ public:
     // player's clicks and the shuffle move tiles only through here.
     bool slide(int k, Slide slide);
 
+    // The shuffle's sweep: tries every coloured tile once, in number order, against the hole as it
+    // stands when the tile's turn comes. A slide moves the hole, so a later tile can follow in the
+    // same sweep; a row or column holds three slots, so at most two tiles slide. Returns how many.
+    int sweep(Slide slide);
+
 private:
     std::array<TilePosition, TileCount> tiles_;
 };

@@ -67,7 +67,7 @@ void Round::Timer1Timer()
 {
     state_.ShuffleDirection = static_cast<int>(random_.draw(4));
     ++state_.ShuffleTicks;
-    sweepTiles(static_cast<Slide>(*state_.ShuffleDirection));
+    board_.sweep(static_cast<Slide>(*state_.ShuffleDirection));
     state_.ShuffleDirection.reset();
     if (state_.ShuffleTicks >= ShuffleLength) {
         timers_.setEnabled(TimerId::Timer1, false);
@@ -75,14 +75,6 @@ void Round::Timer1Timer()
         state_.DealSlot = 1;
         state_.ShuffleTicks = 0;
     }
-}
-
-void Round::sweepTiles(Slide slide)
-{
-    // Every coloured tile is tried once, in number order, against the hole as it stands when
-    // the tile's turn comes: a slide moves the hole, so a later tile can follow in the same tick.
-    for (int k = 1; k < HoleTile; ++k)
-        board_.slide(k, slide);
 }
 
 void Round::Timer2Timer()

@@ -40,7 +40,6 @@ public:
 
 private:
     void loadBestScore();
-    void sweepTiles(Slide slide);
     void watchTiles();
     void celebrateVictory();
 
