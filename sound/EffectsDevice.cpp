@@ -1,0 +1,167 @@
+// Opens OpenAL Soft for the effects (and the tune), keeps one buffer per clip and a pool of sources.
+#define AL_ALEXT_PROTOTYPES
+#include "EffectsDevice.h"
+
+#include <AL/alext.h>
+
+#include <stdexcept>
+
+#include "ClipList.h"
+#include "WaveData.h"
+
+namespace {
+
+// Enough instances for any burst of slides; the pool grows up to the cap only when all are busy.
+constexpr std::size_t FirstSources = 16;
+constexpr std::size_t MaxSources = 128;
+
+ALenum formatOf(const WaveData& w)
+{
+    if (!w.HasFormat || w.FormatTag != 1) return AL_NONE;
+    if (w.Channels == 1 && w.BitsPerSample == 8) return AL_FORMAT_MONO8;
+    if (w.Channels == 1 && w.BitsPerSample == 16) return AL_FORMAT_MONO16;
+    if (w.Channels == 2 && w.BitsPerSample == 8) return AL_FORMAT_STEREO8;
+    if (w.Channels == 2 && w.BitsPerSample == 16) return AL_FORMAT_STEREO16;
+    return AL_NONE;
+}
+
+}  // namespace
+
+EffectsDevice::EffectsDevice() : EffectsDevice(Settings{}) {}
+
+EffectsDevice::EffectsDevice(const Settings& settings) : settings_(settings) {}
+
+EffectsDevice::~EffectsDevice()
+{
+    if (context_ == nullptr) return;
+    alcMakeContextCurrent(context_);
+    for (ALuint s : sources_) alSourceStop(s);
+    alDeleteSources(ALsizei(sources_.size()), sources_.data());
+    alDeleteBuffers(ALsizei(buffers_.size()), buffers_.data());
+    alcMakeContextCurrent(nullptr);
+    alcDestroyContext(context_);
+    alcCloseDevice(device_);
+}
+
+void EffectsDevice::open(ClipList& clips)
+{
+    if (context_ != nullptr) return;
+    const ALCint frequency = settings_.Frequency;
+    if (settings_.Loopback) {
+        device_ = alcLoopbackOpenDeviceSOFT(nullptr);
+        if (device_ == nullptr) return;
+        const ALCint attrs[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT,
+                                ALC_SHORT_SOFT, ALC_FREQUENCY, frequency, 0};
+        context_ = alcCreateContext(device_, attrs);
+    } else {
+        device_ = alcOpenDevice(nullptr);
+        if (device_ == nullptr) return;
+        const ALCint attrs[] = {ALC_FREQUENCY, frequency, ALC_REFRESH, settings_.Refresh, 0};
+        context_ = alcCreateContext(device_, attrs);
+    }
+    if (context_ == nullptr || alcMakeContextCurrent(context_) == ALC_FALSE) {
+        if (context_ != nullptr) alcDestroyContext(context_);
+        context_ = nullptr;
+        alcCloseDevice(device_);
+        device_ = nullptr;
+        throw std::runtime_error("Primary Buffer cannot be made");
+    }
+    // Direct channels put a stereo clip's left and right on the output's left and right unchanged,
+    // instead of panning them as virtual speakers.
+    directChannels_ = alIsExtensionPresent("AL_SOFT_direct_channels") == AL_TRUE;
+    sources_.resize(FirstSources);
+    alGenSources(ALsizei(sources_.size()), sources_.data());
+    if (alGetError() != AL_NO_ERROR) sources_.clear();
+    for (ALuint s : sources_)
+        if (directChannels_) alSourcei(s, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+    clips.load();
+}
+
+bool EffectsDevice::isOpen() const { return context_ != nullptr; }
+
+void EffectsDevice::setWindowActive(bool active)
+{
+    active_ = active;
+    for (ALuint s : sources_) alSourcef(s, AL_GAIN, gain());
+}
+
+ALuint EffectsDevice::makeBuffer(const WaveData& wave)
+{
+    const ALenum format = formatOf(wave);
+    if (context_ == nullptr || format == AL_NONE || wave.SampleBytes == 0) return 0;
+    alGetError();
+    ALuint b = 0;
+    alGenBuffers(1, &b);
+    if (alGetError() != AL_NO_ERROR) return 0;
+    alBufferData(b, format, wave.Samples, ALsizei(wave.SampleBytes), ALsizei(wave.SamplesPerSec));
+    if (alGetError() != AL_NO_ERROR) {
+        alDeleteBuffers(1, &b);
+        return 0;
+    }
+    buffers_.push_back(b);
+    return b;
+}
+
+ALuint EffectsDevice::takeSource()
+{
+    // The next source in start order is the one started longest ago, so usually already silent.
+    for (std::size_t tried = 0; tried < sources_.size(); ++tried) {
+        const ALuint s = sources_[next_];
+        next_ = (next_ + 1) % sources_.size();
+        ALint state = AL_STOPPED;
+        alGetSourcei(s, AL_SOURCE_STATE, &state);
+        if (state != AL_PLAYING) return s;
+    }
+    if (sources_.size() < MaxSources) {
+        alGetError();
+        ALuint s = 0;
+        alGenSources(1, &s);
+        if (alGetError() == AL_NO_ERROR) {
+            if (directChannels_) alSourcei(s, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+            sources_.insert(sources_.begin() + std::ptrdiff_t(next_), s);
+            next_ = (next_ + 1) % sources_.size();
+            return s;
+        }
+    }
+    if (sources_.empty()) return 0;
+    // Every source sounds and no more can be made: the oldest instance gives way.
+    const ALuint s = sources_[next_];
+    next_ = (next_ + 1) % sources_.size();
+    alSourceStop(s);
+    return s;
+}
+
+ALuint EffectsDevice::start(ALuint buffer, bool looped)
+{
+    if (context_ == nullptr || buffer == 0) return 0;
+    const ALuint s = takeSource();
+    if (s == 0) return 0;
+    alSourcei(s, AL_BUFFER, ALint(buffer));
+    alSourcei(s, AL_LOOPING, looped ? AL_TRUE : AL_FALSE);
+    alSourcef(s, AL_GAIN, gain());
+    alSourcePlay(s);
+    return s;
+}
+
+void EffectsDevice::restart(ALuint source)
+{
+    if (context_ == nullptr || source == 0) return;
+    alSourceRewind(source);
+    alSourcef(source, AL_GAIN, gain());
+    alSourcePlay(source);
+}
+
+bool EffectsDevice::isSounding(ALuint source, ALuint buffer) const
+{
+    if (context_ == nullptr || source == 0) return false;
+    ALint state = AL_STOPPED;
+    ALint current = 0;
+    alGetSourcei(source, AL_SOURCE_STATE, &state);
+    alGetSourcei(source, AL_BUFFER, &current);
+    return state == AL_PLAYING && ALuint(current) == buffer;
+}
+
+void EffectsDevice::render(std::int16_t* out, int frames)
+{
+    if (settings_.Loopback && device_ != nullptr) alcRenderSamplesSOFT(device_, out, frames);
+}
