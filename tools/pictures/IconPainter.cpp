@@ -1,0 +1,58 @@
+// The skin's lime outside becomes transparent before it is reduced, so the disc's edge blends
+// into transparency instead of green.
+#include "IconPainter.h"
+
+#include "FontSet.h"
+#include "PictureGeometry.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+QImage IconPainter::large() const
+{
+    const int size = PictureGeometry::DesktopIcon;
+    QImage disc = skin_.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < disc.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(disc.scanLine(y));
+        for (int x = 0; x < disc.width(); ++x)
+            if (row[x] == PictureGeometry::Lime)
+                row[x] = 0;
+    }
+    QImage icon = disc.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                      .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath letters;
+    const QFont font = fonts_.sans(92, true);
+    letters.addText(0, 0, font, QStringLiteral("Tavlo"));
+    const QRectF bounds = letters.boundingRect();
+    // Across the disc, a little wider than its middle third.
+    const double scale = size * 0.84 / bounds.width();
+    QTransform place;
+    place.translate(size / 2.0, size / 2.0);
+    place.scale(scale, scale);
+    place.translate(-bounds.center().x(), -bounds.center().y());
+    letters = place.map(letters);
+
+    p.setPen(QPen(QColor(30, 4, 0), size / 22.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(letters);
+    QLinearGradient fill(0, letters.boundingRect().top(), 0, letters.boundingRect().bottom());
+    fill.setColorAt(0.0, QColor(255, 222, 120));
+    fill.setColorAt(0.5, QColor(255, 150, 20));
+    fill.setColorAt(1.0, QColor(236, 84, 10));
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawPath(letters);
+    return icon;
+}
+
+QImage IconPainter::paint(int size) const
+{
+    const QImage icon = large();
+    if (size == icon.width())
+        return icon.convertToFormat(QImage::Format_ARGB32);
+    return icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_ARGB32);
+}

@@ -1,0 +1,20 @@
+// The application's picture: a small copy of the fiery skin with orange lettering across it.
+#pragma once
+#include <QImage>
+
+class FontSet;
+
+class IconPainter {
+public:
+    IconPainter(const FontSet& fonts, const QImage& skin) : fonts_(fonts), skin_(skin) {}
+
+    // ARGB, `size` square, transparent outside the disc. Smaller sizes are reduced from the largest
+    // so every size shows the same picture.
+    QImage paint(int size) const;
+
+private:
+    QImage large() const;
+
+    const FontSet& fonts_;
+    const QImage& skin_;
+};
