@@ -32,3 +32,51 @@ void RoundRig::click(const std::vector<int>& tiles)
         timers.advanceBy(1);
     }
 }
+
+RoundRig::Snapshot RoundRig::snapshot() const
+{
+    const GameState& g = round.state();
+    Snapshot s{g.Playing, g.MovedThisClick, g.ShuffleTicks, g.MoveCount, g.BestScore,
+               g.ShuffleDirection, g.DealSlot, g.ColourFree, g.SlotMatched,
+               arrangementOf(round.board()), {}, {timerOn(TimerId::Timer1), timerOn(TimerId::Timer2), timerOn(TimerId::Timer3)},
+               round.label1Caption(), round.label2Caption(), round.label3Caption(),
+               round.panel11Visible(), round.panel12Visible()};
+    for (int k = 0; k <= 9; ++k)
+        s.preview[k] = k == 0 ? 0 : round.previewFill(k);
+    return s;
+}
+
+int RoundRig::solveWithoutTheLastWatchTick()
+{
+    const auto clicks = shortestClicks(arrangementOf(round.board()), targetOf(round));
+    if (!clicks)
+        return -1;
+    if (clicks->empty())
+        return 0;
+    click(std::vector<int>(clicks->begin(), clicks->end() - 1));
+    round.PanelClick(clicks->back());
+    return static_cast<int>(clicks->size());
+}
+
+void PrintTo(const RoundRig::Snapshot& s, std::ostream* out)
+{
+    const auto none = [](const std::optional<int>& v) { return v ? std::to_string(*v) : std::string("none"); };
+    *out << "{Playing " << s.Playing << ", MovedThisClick " << s.MovedThisClick << ", ShuffleTicks "
+         << s.ShuffleTicks << ", MoveCount " << s.MoveCount << ", BestScore " << s.BestScore
+         << ", ShuffleDirection " << none(s.ShuffleDirection) << ", DealSlot " << none(s.DealSlot)
+         << ", ColourFree ";
+    for (int k = 1; k <= 9; ++k)
+        *out << s.ColourFree[k];
+    *out << ", SlotMatched ";
+    for (int k = 1; k <= 9; ++k)
+        *out << s.SlotMatched[k];
+    *out << ", tiles ";
+    for (int k = 1; k <= 9; ++k)
+        *out << s.tiles[k];
+    *out << ", preview " << std::hex;
+    for (int k = 1; k <= 9; ++k)
+        *out << s.preview[k] << ' ';
+    *out << std::dec << ", timers " << s.timersOn[0] << s.timersOn[1] << s.timersOn[2] << ", labels \""
+         << s.label1 << "\" \"" << s.label2 << "\" \"" << s.label3 << "\", Panel11 " << s.panel11
+         << ", Panel12 " << s.panel12 << "}";
+}

@@ -1,7 +1,13 @@
 // A round wired to a fake clock, a recording clip player and simulated timers, as the window
 // wires the real ones.
 #pragma once
+#include <array>
 #include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "Arrangement.h"
 
 #include "FakeClock.h"
 #include "RecordingClipPlayer.h"
@@ -23,6 +29,27 @@ public:
     void click(const std::vector<int>& tiles);
 
     bool timerOn(TimerId timer) const { return timers.enabled(timer); }
+
+    // Everything of the round but `skore`, to show that a handler changed nothing.
+    struct Snapshot {
+        bool Playing, MovedThisClick;
+        std::int32_t ShuffleTicks, MoveCount, BestScore;
+        std::optional<int> ShuffleDirection, DealSlot;
+        std::array<bool, 10> ColourFree, SlotMatched;
+        Arrangement tiles;
+        std::array<Colour, 10> preview;
+        std::array<bool, 3> timersOn;
+        std::string label1, label2, label3;
+        bool panel11, panel12;
+        friend bool operator==(const Snapshot&, const Snapshot&) = default;
+        friend void PrintTo(const Snapshot& s, std::ostream* out);
+    };
+    Snapshot snapshot() const;
+
+    // Plays the dealt round to its victory by a shortest solution, stopping before the watch tick
+    // that follows the last click. Returns the number of clicks, or -1 if the target cannot be
+    // reached from the board.
+    int solveWithoutTheLastWatchTick();
 
     FakeClock clock;
     RecordingClipPlayer clips;
