@@ -36,12 +36,25 @@ QImage IconPainter::large() const
     place.translate(-bounds.center().x(), -bounds.center().y());
     letters = place.map(letters);
 
+    // A dark band behind the letters keeps them readable over the busy fire at the smallest sizes.
+    const QRectF band = letters.boundingRect().adjusted(-size, -size * 0.09, size, size * 0.09);
+    QLinearGradient shade(0, band.top(), 0, band.bottom());
+    shade.setColorAt(0.0, QColor(0, 0, 0, 0));
+    shade.setColorAt(0.25, QColor(0, 0, 0, 190));
+    shade.setColorAt(0.75, QColor(0, 0, 0, 190));
+    shade.setColorAt(1.0, QColor(0, 0, 0, 0));
+    QPainterPath outline;
+    outline.addEllipse(QRectF(0, 0, size, size));
+    p.setClipPath(outline);
+    p.fillRect(band, shade);
+    p.setClipping(false);
+
     p.setPen(QPen(QColor(30, 4, 0), size / 22.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(letters);
     QLinearGradient fill(0, letters.boundingRect().top(), 0, letters.boundingRect().bottom());
-    fill.setColorAt(0.0, QColor(255, 222, 120));
+    fill.setColorAt(0.0, QColor(255, 214, 90));
     fill.setColorAt(0.5, QColor(255, 150, 20));
-    fill.setColorAt(1.0, QColor(236, 84, 10));
+    fill.setColorAt(1.0, QColor(244, 100, 12));
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawPath(letters);

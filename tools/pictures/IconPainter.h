@@ -1,12 +1,13 @@
 // The application's picture: a small copy of the fiery skin with orange lettering across it.
 #pragma once
 #include <QImage>
+#include <utility>
 
 class FontSet;
 
 class IconPainter {
 public:
-    IconPainter(const FontSet& fonts, const QImage& skin) : fonts_(fonts), skin_(skin) {}
+    IconPainter(const FontSet& fonts, QImage skin) : fonts_(fonts), skin_(std::move(skin)) {}
 
     // ARGB, `size` square, transparent outside the disc. Smaller sizes are reduced from the largest
     // so every size shows the same picture.
@@ -16,5 +17,5 @@ private:
     QImage large() const;
 
     const FontSet& fonts_;
-    const QImage& skin_;
+    QImage skin_;
 };
