@@ -101,6 +101,7 @@ void AudioOut::StartPlayback()
         source_ = source;
         inFlight_ = 0;
         playedPending_ = 0;
+        played_ = 0;
         busy_ = true;
     }
     wake_.notify_all();
@@ -118,6 +119,12 @@ int AudioOut::blocksInFlight() const
     return inFlight_;
 }
 
+long AudioOut::blocksPlayed() const
+{
+    std::lock_guard lock(mutex_);
+    return played_;
+}
+
 void AL_APIENTRY AudioOut::onEvent(ALenum type, ALuint object, ALuint param, ALsizei,
                                    const ALchar*, void* self)
 {
@@ -127,6 +134,7 @@ void AL_APIENTRY AudioOut::onEvent(ALenum type, ALuint object, ALuint param, ALs
         if (type != out->completedEvent_ || object != out->source_ || object == 0) return;
         out->inFlight_ -= int(param);
         out->playedPending_ += int(param);
+        out->played_ += long(param);
     }
     out->wake_.notify_all();
 }
@@ -136,10 +144,14 @@ void AudioOut::run()
     std::unique_lock lock(mutex_);
     for (;;) {
         wake_.wait(lock, [this] { return quit_ || busy_; });
-        if (quit_) return;
-        lock.unlock();
-        play();
-        lock.lock();
+        if (busy_) {
+            // Also when destroyed right after a start: play() sees quit_ and releases everything.
+            lock.unlock();
+            play();
+            lock.lock();
+        } else {
+            return;
+        }
     }
 }
 
@@ -174,6 +186,7 @@ void AudioOut::play()
             played = processed;
             std::lock_guard lock(mutex_);
             inFlight_ -= played;
+            played_ += played;
         }
         if (played > 0) {
             ALuint done[QueuedBlocks];

@@ -34,8 +34,10 @@ public:
 
     // From a successful start until the samples end for good or playback fails.
     bool busy() const;
-    // Blocks queued on the output that it has not yet reported played.
+    // Blocks queued on the output that it has not yet reported played, and blocks reported played
+    // since the start.
     int blocksInFlight() const;
+    long blocksPlayed() const;
 
 private:
     EffectsDevice& device_;
@@ -47,6 +49,7 @@ private:
     bool quit_ = false;
     int inFlight_ = 0;
     int playedPending_ = 0;  // reported played, not yet taken back by the playback thread
+    long played_ = 0;
     ALuint source_ = 0;
 
     // Set by StartPlayback before the playback thread is woken; owned by that thread afterwards.

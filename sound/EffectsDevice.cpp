@@ -54,7 +54,8 @@ void EffectsDevice::open(ClipList& clips)
                                 ALC_SHORT_SOFT, ALC_FREQUENCY, frequency, 0};
         context_ = alcCreateContext(device_, attrs);
     } else {
-        device_ = alcOpenDevice(nullptr);
+        device_ = alcOpenDevice(settings_.DeviceName.empty() ? nullptr
+                                                                : settings_.DeviceName.c_str());
         if (device_ == nullptr) return;
         const ALCint attrs[] = {ALC_FREQUENCY, frequency, ALC_REFRESH, settings_.Refresh, 0};
         context_ = alcCreateContext(device_, attrs);

@@ -2,6 +2,7 @@
 // the background tune.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include <AL/al.h>
@@ -16,6 +17,7 @@ public:
     // device, faster than real time, to see exactly what is played.
     struct Settings {
         bool Loopback = false;
+        std::string DeviceName;  // empty: the default output
         int Frequency = 44100;
         int Refresh = 200;  // mixing periods per second: a short period lets a click start soon
     };

@@ -1,0 +1,33 @@
+// The loopback output of the sound tests.
+#include "LoopbackOutput.h"
+
+#include "SoundFiles.h"
+
+namespace {
+
+EffectsDevice::Settings loopback()
+{
+    EffectsDevice::Settings s;
+    s.Loopback = true;
+    s.Frequency = LoopbackOutput::Rate;
+    return s;
+}
+
+}  // namespace
+
+LoopbackOutput::LoopbackOutput() : device(loopback()), clips(device, soundfiles::gameClips())
+{
+    device.open(clips);
+}
+
+void LoopbackOutput::render(int frames)
+{
+    const std::size_t at = heard.size();
+    heard.resize(at + std::size_t(frames) * 2);
+    device.render(heard.data() + at, frames);
+}
+
+void addAt(std::vector<std::int32_t>& mix, const std::vector<std::int16_t>& clip, std::size_t at)
+{
+    for (std::size_t i = 0; i < clip.size() && 2 * at + i < mix.size(); ++i) mix[2 * at + i] += clip[i];
+}
