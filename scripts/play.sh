@@ -4,5 +4,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
-echo "play: the game window is not built yet; nothing to start." >&2
-exit 1
+cd "$root/build"
+exec ./tavlo
