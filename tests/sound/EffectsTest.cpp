@@ -123,18 +123,13 @@ TEST(EffectsDevice, AClipTheOutputRefusedPlaysNothingAndTheOthersStillPlay)
     odd[34] = 24;
     clips[1].Wave = odd;
 
-    EffectsDevice::Settings settings;
-    settings.Loopback = true;
-    EffectsDevice device(settings);
-    ClipList list(device, clips);
-    device.open(list);
-    ASSERT_TRUE(device.isOpen());
-    device.setWindowActive(true);
-    std::vector<std::int16_t> heard(2 * 8000);
-    list.PlayClip(ClipWin, false);
-    device.render(heard.data(), 8000);
-    EXPECT_TRUE(silent(heard));
-    list.PlayClip(ClipClick2, false);
-    device.render(heard.data(), 8000);
-    EXPECT_FALSE(silent(heard));
+    LoopbackOutput out(clips);
+    ASSERT_TRUE(out.device.isOpen());
+    out.device.setWindowActive(true);
+    out.clips.PlayClip(ClipWin, false);
+    out.render(8000);
+    EXPECT_TRUE(silent(out.heard));
+    out.clips.PlayClip(ClipClick2, false);
+    out.render(8000);
+    EXPECT_FALSE(silent(out.heard));
 }

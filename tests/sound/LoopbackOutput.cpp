@@ -15,7 +15,10 @@ EffectsDevice::Settings loopback()
 
 }  // namespace
 
-LoopbackOutput::LoopbackOutput() : device(loopback()), clips(device, soundfiles::gameClips())
+LoopbackOutput::LoopbackOutput() : LoopbackOutput(soundfiles::gameClips()) {}
+
+LoopbackOutput::LoopbackOutput(std::vector<SoundClip> items)
+    : device(loopback()), clips(device, std::move(items))
 {
     device.open(clips);
 }

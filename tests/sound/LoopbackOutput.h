@@ -12,8 +12,9 @@ class LoopbackOutput {
 public:
     static constexpr int Rate = 44100;
 
-    // Opens the device with the game's three clips, as the window does.
+    // Opens the device with the game's three clips, as the window does, or with others.
     LoopbackOutput();
+    explicit LoopbackOutput(std::vector<SoundClip> items);
 
     EffectsDevice device;
     ClipList clips;
