@@ -8,6 +8,7 @@
 #include <AL/alext.h>
 
 #include <chrono>
+#include <pthread.h>
 #include <stdexcept>
 #include <vector>
 
@@ -141,6 +142,7 @@ void AL_APIENTRY AudioOut::onEvent(ALenum type, ALuint object, ALuint param, ALs
 
 void AudioOut::run()
 {
+    pthread_setname_np(pthread_self(), "tavlo-music");  // to find it in the process's thread list
     std::unique_lock lock(mutex_);
     for (;;) {
         wake_.wait(lock, [this] { return quit_ || busy_; });
