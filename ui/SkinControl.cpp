@@ -2,6 +2,7 @@
 #include "SkinControl.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWindow>
 
 #include "Layout.h"
@@ -9,6 +10,14 @@
 SkinControl::SkinControl(QWidget* parent, const QImage& skin)
     : PictureBox(parent, Layout::CoolForm1, skin, {})
 {
+}
+
+void SkinControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!clip_.isEmpty())
+        painter.setClipRegion(clip_);
+    painter.drawImage(pictureOffset(), drawnPicture());
 }
 
 void SkinControl::mousePressEvent(QMouseEvent* event)

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QListWidget>
 #include <QMessageBox>
@@ -98,8 +99,16 @@ void TForm1::buildControls()
     CoolForm1 = new SkinControl(this, PictureLoader::load(QStringLiteral("skin.bmp")));
     CoolForm1->setObjectName(QStringLiteral("CoolForm1"));
     // The shape is set now, so the window is round before it is ever shown.
-    if (const auto rects = ShapeRegion::parse(readResource(QStringLiteral(":/pictures/shape.rgn"))))
-        setMask(ShapeRegion::toRegion(*rects));
+    if (const auto rects = ShapeRegion::parse(readResource(QStringLiteral(":/pictures/shape.rgn")))) {
+        const QRegion shape = ShapeRegion::toRegion(*rects);
+        setMask(shape);
+        // A Wayland compositor takes the shape for input only: draw nothing outside it there.
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            setAttribute(Qt::WA_TranslucentBackground);
+            setAutoFillBackground(false);
+            CoolForm1->clipTo(shape);
+        }
+    }
 
     addPicture(this, "Image11", Image11, "frame.jpg", autoSize, centred, false);
     for (int k : Layout::PreviewCreationOrder) {

@@ -59,7 +59,6 @@ int main(int argc, char* argv[])
     preferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavlo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavlo"));
     QApplication::setStyle(new HintStyle);
 
     std::unique_ptr<TForm1> form;
