@@ -37,7 +37,7 @@ TEST_F(HarnessTest, FindsTheWindowWithItsPlaceShapeAndPixels)
 {
     auto probe = startProbe();
     const auto w = waitForWindow(probe->pid(), isProbe);
-    ASSERT_TRUE(w) << output();
+    ASSERT_TRUE(w) << report();
     EXPECT_EQ(w->x, ProbeWindow::Left);
     EXPECT_EQ(w->y, ProbeWindow::Top);
     EXPECT_EQ(w->width, ProbeWindow::Width);
@@ -59,7 +59,7 @@ TEST_F(HarnessTest, MinimiseHidesAndActivateBringsBackInPlace)
 {
     auto probe = startProbe();
     const auto w = waitForWindow(probe->pid(), isProbe);
-    ASSERT_TRUE(w) << output();
+    ASSERT_TRUE(w) << report();
     ASSERT_TRUE(xdo().minimize(w->id));
     EXPECT_TRUE(waitForState(w->id, [](const ClientWindow& now) { return !now.viewable; }));
     ASSERT_TRUE(xdo().activate(w->id));
@@ -81,7 +81,7 @@ TEST_P(HarnessInputTest, RealInputReachesTheWindowAndTheExitCodeComesBack)
 {
     auto probe = startProbe();
     const auto w = waitForWindow(probe->pid(), isProbe);
-    ASSERT_TRUE(w) << output();
+    ASSERT_TRUE(w) << report();
     const int x = w->x + ProbeWindow::Width / 2, y = w->y + ProbeWindow::Height / 2;
     if (GetParam().button)
         ASSERT_TRUE(xdo().click(x, y, GetParam().button));
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, HarnessInputTest,
 TEST_F(HarnessTest, ARunningProgramIsReportedAsRunningUntilStopped)
 {
     auto probe = startProbe();
-    ASSERT_TRUE(waitForWindow(probe->pid(), isProbe)) << output();
+    ASSERT_TRUE(waitForWindow(probe->pid(), isProbe)) << report();
     EXPECT_EQ(probe->waitExit(std::chrono::milliseconds(200)), std::nullopt);
     EXPECT_EQ(probe->stop(SIGTERM), 128 + SIGTERM);
 }
@@ -108,11 +108,11 @@ TEST_F(HarnessTest, AHiddenLibraryDoesNotLoadWhileOthersStillDo)
 {
     const auto library = libraryFile("libvorbisenc.so.2");
     auto hidden = startHiding(library, {X11_PROBE, "--dlopen", "libvorbisenc.so.2"});
-    EXPECT_EQ(hidden->waitExit(Patience), ProbeWindow::LoadFailed) << output();
+    EXPECT_EQ(hidden->waitExit(Patience), ProbeWindow::LoadFailed) << report();
     auto other = startHiding(library, {X11_PROBE, "--dlopen", "libvorbisfile.so.3"});
-    EXPECT_EQ(other->waitExit(Patience), 0) << output();
+    EXPECT_EQ(other->waitExit(Patience), 0) << report();
     auto outside = startProbe({"--dlopen", "libvorbisenc.so.2"});
-    EXPECT_EQ(outside->waitExit(Patience), 0) << output();
+    EXPECT_EQ(outside->waitExit(Patience), 0) << report();
 }
 
 }  // namespace

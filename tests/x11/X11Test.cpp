@@ -65,15 +65,18 @@ std::optional<ClientWindow> X11Test::waitForState(Window id, const std::function
     }, timeout);
 }
 
-std::string X11Test::output()
+std::string X11Test::programOutput()
 {
-    std::string text = "program output:\n";
     try {
-        text += folder_.read(folder_.output());
+        return folder_.read(folder_.output());
     } catch (const std::exception&) {
-        text += "(none)\n";
+        return {};
     }
-    text += "windows:\n";
+}
+
+std::string X11Test::report()
+{
+    std::string text = "program output:\n" + programOutput() + "windows:\n";
     for (const auto& w : server_.clientWindows())
         text += "  " + std::to_string(w.id) + " pid " + std::to_string(w.pid) + " \"" + w.name + "\" " +
             (w.viewable ? "viewable " : "not viewable ") + std::to_string(w.width) + "x" +

@@ -48,8 +48,10 @@ protected:
     // Whether any viewable window of the process passes the filter right now.
     bool hasWindow(pid_t pid, const std::function<bool(const ClientWindow&)>& filter);
 
-    // The program's output so far and the windows on the screen, for failure messages.
-    std::string output();
+    // What the program has written to stdout and stderr so far.
+    std::string programOutput();
+    // That and the windows on the screen, for failure messages.
+    std::string report();
 
 private:
     XServer server_;

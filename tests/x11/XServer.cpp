@@ -243,3 +243,65 @@ bool XServer::isShaped(Window id) const
     return XShapeQueryExtents(display_, id, &bounding, &xb, &yb, &wb, &hb, &clip, &xc, &yc, &wc, &hc)
         && bounding;
 }
+
+bool XServer::pingClient(Window id, std::chrono::milliseconds timeout) const
+{
+    const Window root = DefaultRootWindow(display_);
+    const Atom protocols = XInternAtom(display_, "WM_PROTOCOLS", False);
+    const Atom ping = XInternAtom(display_, "_NET_WM_PING", False);
+    const long stamp = ++pings_;
+    // The answer goes to the root window for whoever listens there (Qt sends it to structure
+    // listeners, the window manager convention to substructure ones).
+    XSelectInput(display_, root, StructureNotifyMask | SubstructureNotifyMask);
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = id;
+    e.xclient.message_type = protocols;
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(ping);
+    e.xclient.data.l[1] = stamp;
+    e.xclient.data.l[2] = static_cast<long>(id);
+    XSendEvent(display_, id, False, NoEventMask, &e);
+    XFlush(display_);
+    const bool answered = Poll::until([&] {
+        bool found = false;
+        while (XPending(display_)) {
+            XEvent reply;
+            XNextEvent(display_, &reply);
+            found = found || (reply.type == ClientMessage && reply.xclient.message_type == protocols &&
+                              static_cast<Atom>(reply.xclient.data.l[0]) == ping && reply.xclient.data.l[1] == stamp);
+        }
+        return found;
+    }, timeout, 5ms);
+    XSelectInput(display_, root, NoEventMask);
+    XSync(display_, True);
+    return answered;
+}
+
+bool XServer::syncWindowManager(std::chrono::milliseconds timeout) const
+{
+    const Window root = DefaultRootWindow(display_);
+    const Window w = XCreateSimpleWindow(display_, root, 0, 0, 10, 10, 0, 0, 0);
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(display_, "_NET_REQUEST_FRAME_EXTENTS", False);
+    e.xclient.format = 32;
+    XSendEvent(display_, root, False, SubstructureNotifyMask | SubstructureRedirectMask, &e);
+    XFlush(display_);
+    const Atom extents = XInternAtom(display_, "_NET_FRAME_EXTENTS", False);
+    const bool answered = Poll::until([&] {
+        Atom type;
+        int format;
+        unsigned long count, after;
+        unsigned char* data = nullptr;
+        const bool present = XGetWindowProperty(display_, w, extents, 0, 4, False, XA_CARDINAL, &type,
+                                                &format, &count, &after, &data) == Success && data && count == 4;
+        if (data)
+            XFree(data);
+        return present;
+    }, timeout, 5ms);
+    XDestroyWindow(display_, w);
+    XSync(display_, False);
+    return answered;
+}

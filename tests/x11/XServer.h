@@ -37,6 +37,12 @@ public:
     std::vector<XRectangle> boundingShape(Window id) const;
     bool isShaped(Window id) const;
 
+    // Event barriers, for proving that something did not happen: once they return true, the
+    // client (through _NET_WM_PING) or openbox (through _NET_REQUEST_FRAME_EXTENTS) has handled
+    // every event the server sent it before.
+    bool pingClient(Window id, std::chrono::milliseconds timeout) const;
+    bool syncWindowManager(std::chrono::milliseconds timeout) const;
+
 private:
     bool windowManagerMaps() const;
     void collect(Window parent, Window frame, std::vector<ClientWindow>& found) const;
@@ -46,4 +52,5 @@ private:
     std::unique_ptr<ChildProcess> windowManager_;
     std::string name_;
     Display* display_ = nullptr;
+    mutable long pings_ = 0;
 };
