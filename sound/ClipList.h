@@ -14,6 +14,7 @@ class ClipList : public ClipPlayer {
 public:
     // Reads every clip's wave data; a clip that is not RIFF WAVE fails with "Wave is invalid".
     ClipList(EffectsDevice& device, std::vector<SoundClip> items);
+    ~ClipList() override;
     ClipList(const ClipList&) = delete;
     ClipList& operator=(const ClipList&) = delete;
 
@@ -27,13 +28,8 @@ public:
     const std::vector<SoundClip>& items() const { return items_; }
 
 private:
-    struct Loaded {
-        WaveData Wave;
-        ALuint Buffer = 0;               // 0: not handed to the output, or refused by it
-        std::vector<ALuint> Instances;   // looped or limited clips: their sources, oldest first
-    };
-
     EffectsDevice& device_;
     std::vector<SoundClip> items_;
-    std::vector<Loaded> loaded_;
+    std::vector<WaveData> waves_;
+    std::vector<ALuint> buffers_;  // 0: not handed to the output, or refused by it
 };

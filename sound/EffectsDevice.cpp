@@ -1,9 +1,13 @@
-// Opens OpenAL Soft for the effects (and the tune), keeps one buffer per clip and a pool of sources.
+// Opens OpenAL Soft for the effects (and the tune), keeps one buffer per clip and a pool of sources,
+// and starts instances on a starter thread so that a request never waits for the mixer.
 #define AL_ALEXT_PROTOTYPES
 #include "EffectsDevice.h"
 
 #include <AL/alext.h>
 
+#include <pthread.h>
+
+#include <algorithm>
 #include <stdexcept>
 
 #include "ClipList.h"
@@ -34,6 +38,13 @@ EffectsDevice::EffectsDevice(const Settings& settings) : settings_(settings) {}
 EffectsDevice::~EffectsDevice()
 {
     if (context_ == nullptr) return;
+    {
+        std::lock_guard lock(mutex_);
+        stop_ = true;  // requests not yet carried out are dropped: the output closes anyway
+    }
+    wake_.notify_all();
+    done_.notify_all();
+    starter_.join();
     alcMakeContextCurrent(context_);
     for (ALuint s : sources_) alSourceStop(s);
     alDeleteSources(ALsizei(sources_.size()), sources_.data());
@@ -76,15 +87,13 @@ void EffectsDevice::open(ClipList& clips)
     for (ALuint s : sources_)
         if (directChannels_) alSourcei(s, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
     clips.load();
+    instances_.resize(clips.items().size());
+    lastStarted_ = std::vector<std::atomic<ALuint>>(clips.items().size());
+    queue_.reserve(64);
+    starter_ = std::thread(&EffectsDevice::runStarter, this);
 }
 
 bool EffectsDevice::isOpen() const { return context_ != nullptr; }
-
-void EffectsDevice::setWindowActive(bool active)
-{
-    active_ = active;
-    for (ALuint s : sources_) alSourcef(s, AL_GAIN, gain());
-}
 
 ALuint EffectsDevice::makeBuffer(const WaveData& wave)
 {
@@ -101,6 +110,110 @@ ALuint EffectsDevice::makeBuffer(const WaveData& wave)
     }
     buffers_.push_back(b);
     return b;
+}
+
+void EffectsDevice::setWindowActive(bool active)
+{
+    if (context_ != nullptr) post(Request{Request::SetActive, 0, 0, false, 0, active});
+}
+
+void EffectsDevice::play(ALuint buffer, int clip, bool looped, int limit)
+{
+    if (context_ != nullptr && buffer != 0)
+        post(Request{Request::Play, buffer, clip, looped, limit, false});
+}
+
+void EffectsDevice::post(const Request& r)
+{
+    {
+        std::lock_guard lock(mutex_);
+        queue_.push_back(r);
+        ++posted_;
+    }
+    wake_.notify_one();
+}
+
+void EffectsDevice::flush()
+{
+    if (context_ == nullptr) return;
+    std::unique_lock lock(mutex_);
+    const std::uint64_t target = posted_;
+    done_.wait(lock, [&] { return carriedOut_ >= target || stop_; });
+}
+
+bool EffectsDevice::lastInstanceSounding(int clip)
+{
+    if (context_ == nullptr || clip < 0 || std::size_t(clip) >= lastStarted_.size()) return false;
+    const ALuint source = lastStarted_[std::size_t(clip)].load();
+    ALint state = AL_STOPPED;
+    if (source != 0) alGetSourcei(source, AL_SOURCE_STATE, &state);
+    return state == AL_PLAYING;
+}
+
+void EffectsDevice::render(std::int16_t* out, int frames)
+{
+    if (!settings_.Loopback || device_ == nullptr) return;
+    flush();
+    alcRenderSamplesSOFT(device_, out, frames);
+}
+
+void EffectsDevice::runStarter()
+{
+    pthread_setname_np(pthread_self(), "tavlo-effects");
+    // Woken by every request: as a batch thread it does not take the caller's processor at once,
+    // so the request returns first and the start follows a moment later.
+    const sched_param none{};
+    pthread_setschedparam(pthread_self(), SCHED_BATCH, &none);
+    alcSetThreadContext(context_);
+    std::vector<Request> batch;
+    batch.reserve(64);
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stop_ || !queue_.empty(); });
+        if (stop_) break;
+        batch.swap(queue_);
+        lock.unlock();
+        for (const Request& r : batch) carryOut(r);
+        lock.lock();
+        carriedOut_ += batch.size();
+        batch.clear();
+        done_.notify_all();
+    }
+    alcSetThreadContext(nullptr);
+}
+
+void EffectsDevice::carryOut(const Request& r)
+{
+    if (r.kind == Request::SetActive) {
+        active_ = r.active;
+        for (ALuint s : sources_) alSourcef(s, AL_GAIN, gain());
+        return;
+    }
+    ALuint source = 0;
+    if (r.looped || r.limit > 0) {
+        auto& mine = instances_[std::size_t(r.clip)];
+        std::erase_if(mine, [&](ALuint s) { return !isSounding(s, r.buffer); });
+        const std::size_t limit = r.looped ? 1 : std::size_t(r.limit);
+        if (mine.size() >= limit) {
+            // A looped clip restarts its one instance; a limited one restarts its oldest.
+            source = mine.front();
+            mine.erase(mine.begin());
+            alSourceRewind(source);
+            alSourcef(source, AL_GAIN, gain());
+            alSourcePlay(source);
+            mine.push_back(source);
+            lastStarted_[std::size_t(r.clip)] = source;
+            return;
+        }
+    }
+    source = takeSource();
+    if (source == 0) return;
+    alSourcei(source, AL_BUFFER, ALint(r.buffer));
+    alSourcei(source, AL_LOOPING, r.looped ? AL_TRUE : AL_FALSE);
+    alSourcef(source, AL_GAIN, gain());
+    alSourcePlay(source);
+    if (r.looped || r.limit > 0) instances_[std::size_t(r.clip)].push_back(source);
+    lastStarted_[std::size_t(r.clip)] = source;
 }
 
 ALuint EffectsDevice::takeSource()
@@ -132,37 +245,11 @@ ALuint EffectsDevice::takeSource()
     return s;
 }
 
-ALuint EffectsDevice::start(ALuint buffer, bool looped)
-{
-    if (context_ == nullptr || buffer == 0) return 0;
-    const ALuint s = takeSource();
-    if (s == 0) return 0;
-    alSourcei(s, AL_BUFFER, ALint(buffer));
-    alSourcei(s, AL_LOOPING, looped ? AL_TRUE : AL_FALSE);
-    alSourcef(s, AL_GAIN, gain());
-    alSourcePlay(s);
-    return s;
-}
-
-void EffectsDevice::restart(ALuint source)
-{
-    if (context_ == nullptr || source == 0) return;
-    alSourceRewind(source);
-    alSourcef(source, AL_GAIN, gain());
-    alSourcePlay(source);
-}
-
 bool EffectsDevice::isSounding(ALuint source, ALuint buffer) const
 {
-    if (context_ == nullptr || source == 0) return false;
     ALint state = AL_STOPPED;
     ALint current = 0;
     alGetSourcei(source, AL_SOURCE_STATE, &state);
     alGetSourcei(source, AL_BUFFER, &current);
     return state == AL_PLAYING && ALuint(current) == buffer;
-}
-
-void EffectsDevice::render(std::int16_t* out, int frames)
-{
-    if (settings_.Loopback && device_ != nullptr) alcRenderSamplesSOFT(device_, out, frames);
 }

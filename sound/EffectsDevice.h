@@ -1,8 +1,16 @@
 // The sound output of the game (DXSound1): one OpenAL device and context shared by the effects and
 // the background tune.
+//
+// Starting a source takes OpenAL's device lock, which the mixer holds while it mixes a period, so
+// a play request made on the UI thread would sometimes wait for a whole mixing pass. Requests are
+// therefore handed to a starter thread of the device's own and the caller goes on at once.
 #pragma once
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <AL/al.h>
@@ -19,7 +27,7 @@ public:
         bool Loopback = false;
         std::string DeviceName;  // empty: the default output
         int Frequency = 44100;
-        int Refresh = 200;  // mixing periods per second: a short period lets a click start soon
+        int Refresh = 200;  // mixing periods a second asked for: a short period lets a click start soon
     };
 
     EffectsDevice();
@@ -37,29 +45,63 @@ public:
     // Effects are heard only while the game window is the active window; the tune is not touched.
     void setWindowActive(bool active);
 
-    // For the clip list: a clip's samples handed to the output (0 when refused), and a new sounding
-    // instance of such a buffer (0 when none could be started).
+    // For the clip list: a clip's samples handed to the output (0 when refused).
     ALuint makeBuffer(const WaveData& wave);
-    ALuint start(ALuint buffer, bool looped);
-    void restart(ALuint source);
-    bool isSounding(ALuint source, ALuint buffer) const;
+
+    // For the clip list: starts a new instance of `buffer`, on the starter thread; returns at once.
+    // `clip` keeps the instances of a looped clip (one, restarted) or a limited one (at most
+    // `limit`, the oldest restarted) apart from the others.
+    void play(ALuint buffer, int clip, bool looped, int limit);
+    // Waits until every request made so far has been carried out.
+    void flush();
+    // Whether the instance last started for `clip` still sounds.
+    bool lastInstanceSounding(int clip);
 
     // For the music output, which plays on the same context.
     ALCcontext* context() const { return context_; }
 
-    // Loopback only: mixes the next `frames` stereo 16-bit frames of output.
+    // Loopback only: carries out the requests made so far, then mixes the next `frames` stereo
+    // 16-bit frames of output.
     void render(std::int16_t* out, int frames);
 
 private:
+    struct Request {
+        enum Kind { Play, SetActive } kind;
+        ALuint buffer;
+        int clip;
+        bool looped;
+        int limit;
+        bool active;
+    };
+
     Settings settings_;
     ALCdevice* device_ = nullptr;
     ALCcontext* context_ = nullptr;
     std::vector<ALuint> buffers_;
+
+    // Shared by the callers and the starter thread.
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable done_;
+    std::vector<Request> queue_;
+    std::uint64_t posted_ = 0;
+    std::uint64_t carriedOut_ = 0;
+    bool stop_ = false;
+
+    // The starter thread's own.
     std::vector<ALuint> sources_;  // the effect instances' pool, reused in start order
     std::size_t next_ = 0;
     bool active_ = false;
     bool directChannels_ = false;
+    std::vector<std::vector<ALuint>> instances_;  // per clip, for looped and limited clips
+    std::vector<std::atomic<ALuint>> lastStarted_;
 
+    std::thread starter_;
+
+    void post(const Request& r);
+    void runStarter();
+    void carryOut(const Request& r);
     ALuint takeSource();
+    bool isSounding(ALuint source, ALuint buffer) const;
     float gain() const { return active_ ? 1.0f : 0.0f; }
 };

@@ -2,21 +2,26 @@
 // (goal under 20 us), how much of a core the tune's playback thread uses (under 1%), and how long
 // from a request until the clip's first sample leaves the mixer (under 12 ms).
 //
-// Usage: tavlo_sound_bench [--default-device] [--seconds N]
+// Usage: tavlo_sound_bench [--default-device] [--period FRAMES] [--seconds N]
 // Without --default-device, OpenAL Soft's wave file writer (writing to /dev/null, in real time)
-// stands in for the sound card, so the figures can be taken on a machine without one.
+// stands in for the sound card, so the figures can be taken on a machine without one. OpenAL Soft
+// 1.19 does not act on the context's refresh attribute, which the game passes; --period sets the
+// mixing period through the writer's settings instead, to show what a short period gives.
 #define AL_ALEXT_PROTOTYPES
 #include <AL/alc.h>
 #include <AL/alext.h>
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <mutex>
 #include <random>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -91,8 +96,10 @@ void printDurations(const char* what, std::vector<double> v, const char* unit, d
 {
     std::sort(v.begin(), v.end());
     const auto at = [&](double q) { return v[std::size_t(q * double(v.size() - 1))]; };
-    std::printf("%-34s median %8.3f  p99 %8.3f  worst %8.3f %s  (goal < %g %s, %zu samples)\n",
-                what, at(0.5), at(0.99), v.back(), unit, goal, unit, v.size());
+    std::printf("%-34s median %8.3f  p99 %8.3f  worst %8.3f %s", what, at(0.5), at(0.99), v.back(),
+                unit);
+    if (goal > 0) std::printf("  (goal < %g %s, %zu samples)", goal, unit, v.size());
+    std::printf("\n");
 }
 
 }  // namespace
@@ -100,20 +107,25 @@ void printDurations(const char* what, std::vector<double> v, const char* unit, d
 int main(int argc, char** argv)
 {
     bool defaultDevice = false;
+    int period = 0;
     double seconds = 10;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--default-device") defaultDevice = true;
         else if (a == "--seconds" && i + 1 < argc) seconds = std::atof(argv[++i]);
+        else if (a == "--period" && i + 1 < argc) period = std::atoi(argv[++i]);
         else {
-            std::cerr << "usage: tavlo_sound_bench [--default-device] [--seconds N]\n";
+            std::cerr << "usage: tavlo_sound_bench [--default-device] [--period FRAMES] [--seconds N]\n";
             return 2;
         }
     }
     const auto conf = std::filesystem::temp_directory_path() /
                       ("tavlo-sound-bench-" + std::to_string(getpid()) + ".conf");
     if (!defaultDevice) {
-        std::ofstream(conf) << "[general]\ndrivers = wave\n[wave]\nfile = /dev/null\n";
+        std::ofstream out(conf);
+        out << "[general]\ndrivers = wave\n";
+        if (period > 0) out << "period_size = " << period << "\nperiods = 2\n";
+        out << "[wave]\nfile = /dev/null\n";
         setenv("ALSOFT_CONF", conf.c_str(), 1);
     }
 
@@ -161,6 +173,47 @@ int main(int argc, char** argv)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         printDurations("PlayClip request", requests, "us", 20);
+        // The same timing round nothing: what the machine's scheduling alone adds.
+        std::vector<double> baseline;
+        for (int i = 0; i < 1000; ++i) {
+            const auto t0 = Clock::now();
+            baseline.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        printDurations("  (timing round nothing)", baseline, "us", 0);
+        // A request hands its start to the device's starter thread; waking a sleeping thread is
+        // the floor of what any such hand-over costs on this machine.
+        std::vector<double> wakes;
+        {
+            std::mutex m;
+            std::condition_variable cv;
+            int pending = 0;
+            bool stop = false;
+            std::thread sleeper([&] {
+                std::unique_lock lock(m);
+                while (!stop) {
+                    cv.wait(lock, [&] { return pending > 0 || stop; });
+                    pending = 0;
+                }
+            });
+            for (int i = 0; i < 1000; ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                const auto t0 = Clock::now();
+                {
+                    std::lock_guard lock(m);
+                    ++pending;
+                }
+                cv.notify_one();
+                wakes.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
+            }
+            {
+                std::lock_guard lock(m);
+                stop = true;
+            }
+            cv.notify_one();
+            sleeper.join();
+        }
+        printDurations("  (waking a sleeping thread)", wakes, "us", 0);
 
         // From a request at a random moment until the mixer has produced the period that starts
         // the clip: the first mixing pass that begins after the request returns includes it.
@@ -176,6 +229,7 @@ int main(int argc, char** argv)
                              double(latency[1]) * 1e-6);
         }
         printDurations("request to first sample out", delays, "ms", 12);
+        std::printf("  (of which the output's own latency %.2f ms)\n", double(latency[1]) * 1e-6);
 
         // The playback thread's share of a core while the tune plays and nothing else happens.
         const double thread0 = threadCpuSeconds("tavlo-music");
