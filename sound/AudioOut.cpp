@@ -162,6 +162,16 @@ void AudioOut::play()
     alcSetThreadContext(device_.context());
     const ALuint source = source_;  // written before the wake-up, unchanged while busy
     const auto rate = ALsizei(input_->sampleRate());
+    try {
+        stream(source, rate);
+    } catch (...) {
+        // Any failure in playback ends it quietly, like the end of the samples.
+    }
+    finish();
+}
+
+void AudioOut::stream(ALuint source, ALsizei rate)
+{
     std::vector<std::uint8_t> block(BlockBytes);
     std::vector<ALuint> free(buffers_, buffers_ + QueuedBlocks);
     bool ended = false;
@@ -203,7 +213,9 @@ void AudioOut::play()
         scaleBlock(block.data(), got, volume_);
         const ALuint b = free.back();
         free.pop_back();
+        alGetError();
         alBufferData(b, format_, block.data(), ALsizei(got), rate);
+        if (alGetError() != AL_NO_ERROR) return;  // the output refused the samples: playback fails
         std::lock_guard lock(mutex_);
         ++inFlight_;
         alSourceQueueBuffers(source, 1, &b);
@@ -214,7 +226,6 @@ void AudioOut::play()
             if (state != AL_PLAYING) alSourcePlay(source);
         }
     }
-    finish();
 }
 
 void AudioOut::finish()

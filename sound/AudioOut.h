@@ -64,6 +64,7 @@ private:
 
     void run();
     void play();
+    void stream(ALuint source, ALsizei rate);
     void finish();
     static void AL_APIENTRY onEvent(ALenum type, ALuint object, ALuint param, ALsizei length,
                                     const ALchar* message, void* self);

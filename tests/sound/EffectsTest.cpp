@@ -102,6 +102,41 @@ TEST_F(Effects, InactiveWindowMutesEffectsUntilItIsActiveAgain)
     EXPECT_EQ(out.heard, expected(mix));
 }
 
+TEST(EffectsDevice, LimitedAndLoopedClipsRestartInsteadOfOverlapping)
+{
+    // The game's clips are plain and unlimited; the list also keeps the other kinds right.
+    auto clips = soundfiles::gameClips();
+    clips[0].MaxPlayingCount = 1;
+    clips[1].Looped = true;
+    const auto click = soundfiles::clipSamples(clips[0]);
+    const auto win = soundfiles::clipSamples(clips[1]);
+    LoopbackOutput out(clips);
+    out.device.setWindowActive(true);
+
+    // A second request of a clip limited to one restarts the sounding instance.
+    out.clips.PlayClip(ClipClick, false);
+    out.render(Ms50);
+    out.clips.PlayClip(ClipClick, false);
+    out.render(8000);
+    std::vector<std::int32_t> mix(out.heard.size(), 0);
+    addAt(mix, std::vector<std::int16_t>(click.begin(), click.begin() + 2 * Ms50), 0);
+    addAt(mix, click, Ms50);
+    EXPECT_EQ(out.heard, expected(mix));
+
+    // A looped clip sounds over and over from one request; a new request restarts it.
+    out.heard.clear();
+    out.clips.PlayClip(ClipWin, false);
+    const int length = int(win.size() / 2);
+    out.render(length + 1000);
+    out.clips.PlayClip(ClipWin, false);
+    out.render(2000);
+    mix.assign(out.heard.size(), 0);
+    addAt(mix, win, 0);
+    addAt(mix, std::vector<std::int16_t>(win.begin(), win.begin() + 2000), std::size_t(length));
+    addAt(mix, win, std::size_t(length) + 1000);
+    EXPECT_EQ(out.heard, expected(mix));
+}
+
 TEST(EffectsDevice, WithoutAnOutputEveryRequestDoesNothingSilently)
 {
     EffectsDevice::Settings settings;

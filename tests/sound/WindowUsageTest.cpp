@@ -81,3 +81,20 @@ TEST(WindowUsage, StartActivatePlayAndCloseInTheWindowsOrder)
     AudioOut1.reset();
     EXPECT_FALSE(VorbisIn1.isOpen());
 }
+
+TEST(WindowUsage, AWaitingPlayReturnsOnceItsClipHasStopped)
+{
+#if defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "OpenAL's own mixing thread is beyond ThreadSanitizer";
+#endif
+    EffectsDevice device;
+    ClipList clips(device, soundfiles::gameClips());
+    device.open(clips);
+    ASSERT_TRUE(device.isOpen());
+    device.setWindowActive(true);
+    const auto start = std::chrono::steady_clock::now();
+    clips.PlayClip(ClipClick, true);
+    // The click lasts 160.5 ms; the wait checks every 10 ms.
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
+    EXPECT_FALSE(device.lastInstanceSounding(ClipClick));
+}
