@@ -27,7 +27,9 @@ public:
         bool Loopback = false;
         std::string DeviceName;  // empty: the default output
         int Frequency = 44100;
-        int Refresh = 200;  // mixing periods a second asked for: a short period lets a click start soon
+        // Mixing periods a second asked for: a short period lets a click start soon. OpenAL Soft
+        // 1.19 takes its period from its own settings (period_size) instead.
+        int Refresh = 200;
     };
 
     EffectsDevice();

@@ -26,6 +26,8 @@ public:
     bool isOpen() const { return open_; }
     int channels() const { return channels_; }
     long sampleRate() const { return rate_; }
+    ogg_int64_t pcmTotal() const { return pcmTotal_; }  // frames in the stream
+    double timeTotal() const { return timeTotal_; }     // seconds
 
     // Fills `out` with up to `size` bytes of 16-bit signed little-endian samples. Less than `size`
     // only when the samples have ended for good: without Loop at the end of the stream, or when
@@ -38,7 +40,7 @@ private:
     bool open_ = false;
     int channels_ = 0;
     long rate_ = 0;
-    ogg_int64_t pcmTotal_ = 0;   // read with the stream's facts; playback does not need them
+    ogg_int64_t pcmTotal_ = 0;
     double timeTotal_ = 0;
 
     bool reopen();

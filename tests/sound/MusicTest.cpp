@@ -169,6 +169,28 @@ TEST_F(Music, StreamsOfOtherFormatsPlayInTheirOwnFormatAndThenGoIdle)
     }
 }
 
+TEST_F(Music, InputReadsTheStreamsFactsAndHandsOutWholeFramesOfSixteenBitSamples)
+{
+    const struct {
+        int channels;
+        int rate;
+    } formats[] = {{2, 44100}, {1, 22050}};
+    for (const auto& f : formats) {
+        SCOPED_TRACE(testing::Message() << f.channels << " channels at " << f.rate);
+        VorbisIn in(library);
+        in.FileName = stream("facts.ogg", f.channels, f.rate, 0.25);
+        ASSERT_TRUE(in.open());
+        EXPECT_EQ(in.channels(), f.channels);
+        EXPECT_EQ(in.sampleRate(), f.rate);
+        EXPECT_EQ(in.pcmTotal(), f.rate / 4);
+        EXPECT_NEAR(in.timeTotal(), 0.25, 1e-3);
+        const auto samples = soundfiles::decodeAll(library, in.FileName);
+        EXPECT_EQ(samples.size(), std::size_t(in.pcmTotal() * f.channels));
+        in.close();
+        EXPECT_FALSE(in.isOpen());
+    }
+}
+
 TEST_F(Music, MissingOrUnreadableFilesGiveNoMusicAndNoMessage)
 {
     const auto notOgg = scratch.path("data.iso").string();
