@@ -50,6 +50,11 @@ QString numbered(const char* stem, int k)
     return QLatin1String(stem) + QString::number(k);
 }
 
+constexpr std::array<void (TForm1::*)(), HoleTile - 1> tileHandlers = {
+    &TForm1::Panel1Click, &TForm1::Panel2Click, &TForm1::Panel3Click, &TForm1::Panel4Click,
+    &TForm1::Panel5Click, &TForm1::Panel6Click, &TForm1::Panel7Click, &TForm1::Panel8Click,
+};
+
 }  // namespace
 
 TForm1::TForm1() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
@@ -155,7 +160,8 @@ void TForm1::buildControls()
         tiles_[k - 1] = tile;
         if (k == HoleTile)
             continue;  // the hole takes clicks and does nothing
-        const auto click = [this, k] { dispatch([this, k] { PanelClick(k); }); };
+        const auto handler = tileHandlers[k - 1];
+        const auto click = [this, handler] { dispatch([this, handler] { (this->*handler)(); }); };
         connect(tile, &Control::clicked, this, click);
         connect(picture, &Control::clicked, this, click);
     }

@@ -41,7 +41,15 @@ public:
     void FormCreate();
     void FormActivate();
     void FormClose();
-    void PanelClick(int k);  // Panel1Click .. Panel8Click, for a tile's panel and its picture
+    // One handler per coloured tile, run by a click on the tile's panel or on its picture.
+    void Panel1Click() { PanelClick(1); }
+    void Panel2Click() { PanelClick(2); }
+    void Panel3Click() { PanelClick(3); }
+    void Panel4Click() { PanelClick(4); }
+    void Panel5Click() { PanelClick(5); }
+    void Panel6Click() { PanelClick(6); }
+    void Panel7Click() { PanelClick(7); }
+    void Panel8Click() { PanelClick(8); }
     void Image13Click();
     void Image14Click();
     void Image16Click();
@@ -58,6 +66,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void PanelClick(int k);
     void buildControls();
     void buildComponents();
     PictureBox* addPicture(QWidget* parent, const char* name, const QRect& box, const char* picture,
