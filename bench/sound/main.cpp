@@ -31,28 +31,13 @@
 #include "AudioOut.h"
 #include "ClipList.h"
 #include "EffectsDevice.h"
+#include "SoundFiles.h"
 #include "VorbisIn.h"
 #include "VorbisLibrary.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::vector<std::uint8_t> readBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path.string());
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<SoundClip> gameClips()
-{
-    const std::filesystem::path dir = std::filesystem::path(TAVLO_ASSETS) / "clips";
-    std::vector<SoundClip> clips;
-    for (const char* name : {"click", "win", "click2"})
-        clips.push_back(SoundClip{name, false, 0, readBytes(dir / (std::string(name) + ".wav"))});
-    return clips;
-}
 
 // CPU seconds used so far by the thread of this process with the given name, or -1.
 double threadCpuSeconds(const std::string& name)
@@ -131,7 +116,7 @@ int main(int argc, char** argv)
 
     try {
         EffectsDevice device;  // the game's settings: 44100 Hz, 200 mixing periods a second
-        ClipList clips(device, gameClips());
+        ClipList clips(device, soundfiles::gameClips());
         device.open(clips);
         if (!device.isOpen()) throw std::runtime_error("no sound output could be opened");
         device.setWindowActive(true);

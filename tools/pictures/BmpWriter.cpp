@@ -1,6 +1,8 @@
 // Writes BMP headers field by field, little-endian, so the files do not depend on Qt's BMP writer.
 #include "BmpWriter.h"
 
+#include "LittleEndian.h"
+
 #include <cstdint>
 
 namespace {
@@ -9,18 +11,6 @@ constexpr int FileHeaderSize = 14;
 constexpr int InfoHeaderSize = 40;
 constexpr int MaskBytes = 12;
 constexpr std::uint32_t PixelsPerMetre = 2833;  // 72 dots per inch
-
-void put16(QByteArray& out, std::uint16_t v)
-{
-    out.append(static_cast<char>(v & 0xFF));
-    out.append(static_cast<char>(v >> 8));
-}
-
-void put32(QByteArray& out, std::uint32_t v)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.append(static_cast<char>((v >> shift) & 0xFF));
-}
 
 QByteArray headers(const QImage& image, int bitsPerPixel, int rowBytes, bool bitFields)
 {

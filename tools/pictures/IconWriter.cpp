@@ -2,6 +2,8 @@
 // twice the height, the palette (8-bit only), the colour rows and the AND mask rows, bottom row first.
 #include "IconWriter.h"
 
+#include "LittleEndian.h"
+
 #include "PaletteBuilder.h"
 
 #include <cstdint>
@@ -11,18 +13,6 @@ namespace {
 constexpr int DirectorySize = 6;
 constexpr int EntrySize = 16;
 constexpr int InfoHeaderSize = 40;
-
-void put16(QByteArray& out, std::uint16_t v)
-{
-    out.append(static_cast<char>(v & 0xFF));
-    out.append(static_cast<char>(v >> 8));
-}
-
-void put32(QByteArray& out, std::uint32_t v)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.append(static_cast<char>((v >> shift) & 0xFF));
-}
 
 int padded(int bytes) { return (bytes + 3) & ~3; }
 

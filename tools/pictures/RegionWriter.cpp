@@ -1,6 +1,8 @@
 // Bands of identical rows, one rectangle each, after a 4-byte length and the 32-byte region header.
 #include "RegionWriter.h"
 
+#include "LittleEndian.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
@@ -16,12 +18,6 @@ constexpr std::uint32_t RectangleSize = 16;
 struct Band {
     std::int32_t left, top, right, bottom;
 };
-
-void put32(QByteArray& out, std::uint32_t v)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        out.append(static_cast<char>((v >> shift) & 0xFF));
-}
 
 void putBand(QByteArray& out, const Band& b)
 {
