@@ -9,35 +9,21 @@ Board::Board()
 
 bool Board::slide(int k, Slide slide)
 {
+    // How far the tile moves; the hole moves the same distance the other way.
+    const int dx = slide == Slide::Right ? SlotPitch : slide == Slide::Left ? -SlotPitch : 0;
+    const int dy = slide == Slide::Down ? SlotPitch : slide == Slide::Up ? -SlotPitch : 0;
     const TilePosition t = tile(k);
     const TilePosition h = hole();
-    switch (slide) {
-    case Slide::Right:
-        if (t.Left + SlotPitch != h.Left || t.Top != h.Top)
-            return false;
-        setLeft(k, t.Left + SlotPitch);
-        setLeft(HoleTile, h.Left - SlotPitch);
-        return true;
-    case Slide::Left:
-        if (t.Left - SlotPitch != h.Left || t.Top != h.Top)
-            return false;
-        setLeft(k, t.Left - SlotPitch);
-        setLeft(HoleTile, h.Left + SlotPitch);
-        return true;
-    case Slide::Up:
-        if (t.Top - SlotPitch != h.Top || t.Left != h.Left)
-            return false;
-        setTop(k, t.Top - SlotPitch);
-        setTop(HoleTile, h.Top + SlotPitch);
-        return true;
-    case Slide::Down:
-        if (t.Top + SlotPitch != h.Top || t.Left != h.Left)
-            return false;
-        setTop(k, t.Top + SlotPitch);
-        setTop(HoleTile, h.Top - SlotPitch);
-        return true;
+    if (t.Left + dx != h.Left || t.Top + dy != h.Top)
+        return false;
+    if (dx != 0) {
+        setLeft(k, t.Left + dx);
+        setLeft(HoleTile, h.Left - dx);
+    } else {
+        setTop(k, t.Top + dy);
+        setTop(HoleTile, h.Top - dy);
     }
-    return false;
+    return true;
 }
 
 int Board::sweep(Slide slide)
