@@ -2,7 +2,6 @@
 // so that a click and the victory sound together still stay below full scale.
 #include "ClipSynth.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -16,10 +15,7 @@ constexpr double WinPeak = 0.52;
 std::vector<std::int16_t> toPcm(const std::vector<double>& left, const std::vector<double>& right,
                                 double peak)
 {
-    double most = 1e-9;
-    for (std::size_t i = 0; i < left.size(); ++i)
-        most = std::max({most, std::fabs(left[i]), std::fabs(right[i])});
-    const double scale = peak * 32767.0 / most;
+    const double scale = peak * 32767.0 / tone::peak(left, right);
     std::vector<std::int16_t> out(left.size() * 2);
     for (std::size_t i = 0; i < left.size(); ++i) {
         out[2 * i] = std::int16_t(std::lround(left[i] * scale));
@@ -46,7 +42,7 @@ std::vector<std::int16_t> ClipSynth::click()
         const double knockPhase = tone::TwoPi * (190.0 * t - 900.0 * t * t);
         const double knock = std::sin(knockPhase) * std::exp(-t / 0.011);
         const double v = (0.55 * tick + 0.45 * knock + 0.25 * noise * std::exp(-t / 0.0012)) *
-                         tone::rampUp(t, 0.0004) * (1.0 - tone::rampUp(t - 0.140, 0.020));
+                         tone::envelope(t, 0.0004, 0.140, 0.020);
         l[std::size_t(n)] = v;
         r[std::size_t(n)] = v;
     }

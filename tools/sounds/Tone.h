@@ -1,7 +1,10 @@
 // Small building blocks shared by the clip and tune synthesis: pitch, envelopes and panning.
 #pragma once
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <numbers>
+#include <vector>
 
 namespace tone {
 
@@ -27,5 +30,14 @@ inline double envelope(double t, double attack, double hold, double release)
 // Equal-power panning: 0 is left, 1 right.
 inline double leftGain(double pan) { return std::cos(pan * std::numbers::pi / 2.0); }
 inline double rightGain(double pan) { return std::sin(pan * std::numbers::pi / 2.0); }
+
+// The largest magnitude over both channels, never zero: what a mix is scaled by to reach its level.
+inline double peak(const std::vector<double>& left, const std::vector<double>& right)
+{
+    double most = 1e-9;
+    for (std::size_t i = 0; i < left.size(); ++i)
+        most = std::max({most, std::fabs(left[i]), std::fabs(right[i])});
+    return most;
+}
 
 }  // namespace tone

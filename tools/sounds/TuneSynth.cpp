@@ -2,7 +2,6 @@
 // under a raised-cosine release, so no note boundary clicks.
 #include "TuneSynth.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -213,11 +212,8 @@ std::vector<float> TuneSynth::render()
     room(mix.left, 0);
     room(mix.right, 23);
 
-    double most = 1e-9;
-    for (std::size_t i = 0; i < LoopFrames; ++i)
-        most = std::max({most, std::fabs(mix.left[i]), std::fabs(mix.right[i])});
     // A calm level with headroom for the codec.
-    const double scale = 0.55 / most;
+    const double scale = 0.55 / tone::peak(mix.left, mix.right);
     std::vector<float> out(2 * LoopFrames);
     for (std::size_t i = 0; i < LoopFrames; ++i) {
         out[2 * i] = float(mix.left[i] * scale);
