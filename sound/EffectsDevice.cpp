@@ -7,7 +7,6 @@
 
 #include <pthread.h>
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "ClipList.h"

@@ -16,13 +16,6 @@ std::vector<std::int16_t> expected(const std::vector<std::int32_t>& mix)
     return out;
 }
 
-bool silent(const std::vector<std::int16_t>& samples)
-{
-    for (auto s : samples)
-        if (s != 0) return false;
-    return true;
-}
-
 class Effects : public testing::Test {
 protected:
     LoopbackOutput out;

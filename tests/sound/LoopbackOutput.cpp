@@ -34,3 +34,10 @@ void addAt(std::vector<std::int32_t>& mix, const std::vector<std::int16_t>& clip
 {
     for (std::size_t i = 0; i < clip.size() && 2 * at + i < mix.size(); ++i) mix[2 * at + i] += clip[i];
 }
+
+bool silent(const std::vector<std::int16_t>& samples, std::size_t from)
+{
+    for (std::size_t i = from; i < samples.size(); ++i)
+        if (samples[i] != 0) return false;
+    return true;
+}

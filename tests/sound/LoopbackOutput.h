@@ -26,3 +26,5 @@ public:
 
 // Adds `clip` (interleaved stereo) into `mix` from frame `at` on.
 void addAt(std::vector<std::int32_t>& mix, const std::vector<std::int16_t>& clip, std::size_t at);
+// Whether every sample from index `from` on is zero.
+bool silent(const std::vector<std::int16_t>& samples, std::size_t from = 0);

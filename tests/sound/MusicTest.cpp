@@ -17,13 +17,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-bool silent(const std::vector<std::int16_t>& samples, std::size_t from = 0)
-{
-    for (std::size_t i = from; i < samples.size(); ++i)
-        if (samples[i] != 0) return false;
-    return true;
-}
-
 class Music : public testing::Test {
 protected:
     soundfiles::Scratch scratch;
@@ -109,7 +102,6 @@ TEST_F(Music, TuneReachesTheOutputAtTwoHundredOver255AndRestartsAtItsEnd)
     while (firstDifference < want.size() && out.heard[firstDifference] == want[firstDifference])
         ++firstDifference;
     EXPECT_EQ(firstDifference, want.size()) << "first difference at sample " << firstDifference;
-
 }
 
 TEST_F(Music, EffectsMutedWhileInactiveLeaveTheTuneUnchangedAndAddToItWhenActive)
