@@ -5,11 +5,11 @@
 #include "PictureGeometry.h"
 #include "game/Board.h"
 #include "game/TileColour.h"
+#include "ui/ShapeRegion.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
-#include <QRegion>
 #include <array>
 #include <stdexcept>
 #include <vector>
@@ -52,23 +52,6 @@ QImage keyed(const QImage& picture)
             if (out.pixel(x, y) == key)
                 out.setPixel(x, y, 0);
     return out;
-}
-
-QRegion storedShape(const QByteArray& data)
-{
-    auto read32 = [&data](int offset) {
-        std::uint32_t v = 0;
-        for (int i = 3; i >= 0; --i)
-            v = (v << 8) | static_cast<std::uint8_t>(data[offset + i]);
-        return static_cast<std::int32_t>(v);
-    };
-    QRegion shape;
-    const int count = read32(12);
-    for (int i = 0; i < count; ++i) {
-        const int at = 36 + 16 * i;
-        shape += QRect(QPoint(read32(at), read32(at + 4)), QPoint(read32(at + 8) - 1, read32(at + 12) - 1));
-    }
-    return shape;
 }
 
 void bevel(QPainter& p, const QRect& box)
@@ -168,7 +151,11 @@ QImage ContactSheet::windowState(int overlay) const
     QFile shapeFile(assetsDir_ + "/pictures/shape.rgn");
     if (!shapeFile.open(QIODevice::ReadOnly))
         throw std::runtime_error("cannot read shape.rgn");
-    const QRegion shape = storedShape(shapeFile.readAll());
+    // Read as the window reads it, so the mock shows the shape the window will take.
+    const auto rects = ShapeRegion::parse(shapeFile.readAll());
+    if (!rects)
+        throw std::runtime_error("shape.rgn holds no shape");
+    const QRegion shape = ShapeRegion::toRegion(*rects);
 
     QImage window(skin.size(), QImage::Format_RGB32);
     window.fill(Qt::black);
