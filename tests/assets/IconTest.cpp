@@ -97,7 +97,7 @@ TEST(Icon, MasksCutTheDiscOutAndItCarriesOrangeLettering)
                 const auto c = colour(x, y);
                 orange += c[0] > 200 && c[1] > 90 && c[1] < 200 && c[2] < 90;
             }
-        EXPECT_TRUE(!transparent(img.size / 2, img.size / 2));
+        EXPECT_FALSE(transparent(img.size / 2, img.size / 2));
         // A disc covers about pi/4 of its square.
         EXPECT_NEAR(static_cast<double>(opaque) / (img.size * img.size), 3.14159265 / 4.0, 0.08);
         EXPECT_GT(orange, img.size / 2);

@@ -8,7 +8,6 @@
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <stdexcept>
 
 namespace {
@@ -33,6 +32,15 @@ bool inExitCorner(int x, int y, int height)
     const int fromBottom = height - 1 - y;
     return fromBottom < PictureGeometry::ExitCornerHeight &&
            x < PictureGeometry::ExitCornerHeight - fromBottom;
+}
+
+// The small buttons' white plate, shading to light grey at the bottom.
+QLinearGradient whitePlate(int height)
+{
+    QLinearGradient plate(0, 0, 0, height);
+    plate.setColorAt(0.0, QColor(255, 255, 255));
+    plate.setColorAt(1.0, QColor(214, 214, 214));
+    return plate;
 }
 
 }  // namespace
@@ -96,10 +104,7 @@ QImage ButtonPainter::close() const
     const QSize size = PictureGeometry::SmallButton;
     QImage image(size, QImage::Format_RGB32);
     QPainter p(&image);
-    QLinearGradient plate(0, 0, 0, size.height());
-    plate.setColorAt(0.0, QColor(255, 255, 255));
-    plate.setColorAt(1.0, QColor(214, 214, 214));
-    p.fillRect(image.rect(), plate);
+    p.fillRect(image.rect(), whitePlate(size.height()));
     p.setPen(Qt::black);
     p.drawRect(0, 0, size.width() - 1, size.height() - 1);
     p.setRenderHint(QPainter::Antialiasing);
@@ -116,10 +121,7 @@ QImage ButtonPainter::minimise() const
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient plate(0, 0, 0, size.height());
-    plate.setColorAt(0.0, QColor(255, 255, 255));
-    plate.setColorAt(1.0, QColor(214, 214, 214));
-    p.setBrush(plate);
+    p.setBrush(whitePlate(size.height()));
     p.setPen(QPen(Qt::black, 1.0));
     p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1.0, size.height() - 1.0), 4.0, 4.0);
     p.setRenderHint(QPainter::Antialiasing, false);

@@ -9,10 +9,12 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QImage IconPainter::large() const
+namespace {
+
+QImage largest(const FontSet& fonts, const QImage& skin)
 {
     const int size = PictureGeometry::DesktopIcon;
-    QImage disc = skin_.convertToFormat(QImage::Format_ARGB32);
+    QImage disc = skin.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < disc.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(disc.scanLine(y));
         for (int x = 0; x < disc.width(); ++x)
@@ -25,7 +27,7 @@ QImage IconPainter::large() const
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath letters;
-    const QFont font = fonts_.sans(92, true);
+    const QFont font = fonts.sans(92, true);
     letters.addText(0, 0, font, QStringLiteral("Tavlo"));
     const QRectF bounds = letters.boundingRect();
     // Across the disc, a little wider than its middle third.
@@ -61,11 +63,14 @@ QImage IconPainter::large() const
     return icon;
 }
 
+}  // namespace
+
+IconPainter::IconPainter(const FontSet& fonts, const QImage& skin) : large_(largest(fonts, skin)) {}
+
 QImage IconPainter::paint(int size) const
 {
-    const QImage icon = large();
-    if (size == icon.width())
-        return icon.convertToFormat(QImage::Format_ARGB32);
-    return icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    if (size == large_.width())
+        return large_.convertToFormat(QImage::Format_ARGB32);
+    return large_.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32);
 }

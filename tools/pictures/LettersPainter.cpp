@@ -5,13 +5,10 @@
 #include "FontSet.h"
 #include "PictureGeometry.h"
 
-#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QStringList>
-#include <QTextLayout>
 #include <stdexcept>
 #include <vector>
 
@@ -57,30 +54,14 @@ QImage blurred(const QImage& source, int radius)
     return image;
 }
 
-struct Lettering {
-    QString text;
-    QFont font;
-    QPointF origin;  // baseline start
-};
-
-QPainterPath outline(const Lettering& l)
-{
-    QPainterPath path;
-    path.addText(l.origin, l.font, l.text);
-    return path;
-}
-
 // The letters centred in `box`, capitals centred by their own height.
-Lettering centred(const QString& text, const QFont& font, const QRectF& box)
+QPainterPath centred(const QString& text, const QFont& font, const QRectF& box)
 {
-    const QPainterPath path = [&] {
-        QPainterPath p;
-        p.addText(0, 0, font, text);
-        return p;
-    }();
-    const QRectF bounds = path.boundingRect();
-    return {text, font,
-            QPointF(box.center().x() - bounds.center().x(), box.center().y() - bounds.center().y())};
+    QPainterPath atOrigin;
+    atOrigin.addText(0, 0, font, text);
+    QPainterPath path;
+    path.addText(box.center() - atOrigin.boundingRect().center(), font, text);
+    return path;
 }
 
 void glow(QImage& target, const QPainterPath& letters, const QColor& colour, int radius, int strength)
@@ -99,16 +80,19 @@ void glow(QImage& target, const QPainterPath& letters, const QColor& colour, int
         p.drawImage(0, 0, halo);
 }
 
-void letters(QImage& target, const QPainterPath& path, const QLinearGradient& fill, const QColor& edge,
+// The letters filled from top to bottom through `fill`, inside a dark outline.
+void letters(QImage& target, const QPainterPath& path, const QGradientStops& fill, const QColor& edge,
              double edgeWidth)
 {
+    QLinearGradient gradient(0, path.boundingRect().top(), 0, path.boundingRect().bottom());
+    gradient.setStops(fill);
     QPainter p(&target);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(edge, edgeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
     p.setPen(Qt::NoPen);
-    p.setBrush(fill);
+    p.setBrush(gradient);
     p.drawPath(path);
 }
 
@@ -130,15 +114,12 @@ QImage LettersPainter::logo() const
         p.setPen(QColor(44, 8, 0));
         p.drawRect(1, 1, size.width() - 3, size.height() - 3);
     }
-    const Lettering name = centred("Tavlo", fonts_.sans(44, true), QRectF(QPointF(0, 0), QSizeF(size)));
-    const QPainterPath path = outline(name);
+    const QPainterPath path = centred("Tavlo", fonts_.sans(44, true), QRectF(QPointF(0, 0), QSizeF(size)));
     glow(image, path, QColor(255, 110, 0, 150), 5, 2);
-    QLinearGradient fill(0, path.boundingRect().top(), 0, path.boundingRect().bottom());
-    fill.setColorAt(0.0, QColor(255, 246, 170));
-    fill.setColorAt(0.35, QColor(255, 206, 60));
-    fill.setColorAt(0.7, QColor(248, 124, 18));
-    fill.setColorAt(1.0, QColor(200, 40, 8));
-    letters(image, path, fill, QColor(60, 8, 0), 2.5);
+    letters(image, path,
+            {{0.0, QColor(255, 246, 170)}, {0.35, QColor(255, 206, 60)}, {0.7, QColor(248, 124, 18)},
+             {1.0, QColor(200, 40, 8)}},
+            QColor(60, 8, 0), 2.5);
     return image;
 }
 
@@ -157,16 +138,13 @@ QImage LettersPainter::best() const
         p.setPen(QColor(110, 80, 30));
         p.drawRect(0, 0, size.width() - 1, size.height() - 1);
     }
-    const Lettering word =
+    const QPainterPath path =
         centred("BEST", fonts_.sans(22, true), QRectF(0, 0, size.width(), size.height() - ScoreRows));
-    const QPainterPath path = outline(word);
     glow(image, path, QColor(255, 200, 60, 90), 3, 1);
-    QLinearGradient fill(0, path.boundingRect().top(), 0, path.boundingRect().bottom());
-    fill.setColorAt(0.0, QColor(255, 244, 176));
-    fill.setColorAt(0.45, QColor(246, 200, 70));
-    fill.setColorAt(0.55, QColor(214, 154, 30));
-    fill.setColorAt(1.0, QColor(168, 110, 18));
-    letters(image, path, fill, QColor(50, 30, 4), 2.0);
+    letters(image, path,
+            {{0.0, QColor(255, 244, 176)}, {0.45, QColor(246, 200, 70)}, {0.55, QColor(214, 154, 30)},
+             {1.0, QColor(168, 110, 18)}},
+            QColor(50, 30, 4), 2.0);
     return image;
 }
 
@@ -175,14 +153,10 @@ QImage LettersPainter::victory() const
     const QSize size = PictureGeometry::Victory;
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::black);
-    const Lettering word = centred("VICTORY", fonts_.sans(21, true), QRectF(QPointF(0, 0), QSizeF(size)));
-    const QPainterPath path = outline(word);
+    const QPainterPath path = centred("VICTORY", fonts_.sans(21, true), QRectF(QPointF(0, 0), QSizeF(size)));
     glow(image, path, QColor(255, 70, 0, 170), 3, 2);
-    QLinearGradient fill(0, path.boundingRect().top(), 0, path.boundingRect().bottom());
-    fill.setColorAt(0.0, QColor(255, 236, 130));
-    fill.setColorAt(0.45, QColor(255, 150, 30));
-    fill.setColorAt(1.0, QColor(226, 44, 10));
-    letters(image, path, fill, QColor(90, 10, 0), 1.2);
+    letters(image, path, {{0.0, QColor(255, 236, 130)}, {0.45, QColor(255, 150, 30)}, {1.0, QColor(226, 44, 10)}},
+            QColor(90, 10, 0), 1.2);
     return image;
 }
 

@@ -2,6 +2,7 @@
 // the lime at half coverage, so no lime-tinted fringe is ever drawn on the skin.
 #include "OrnamentPainter.h"
 
+#include "Lighting.h"
 #include "PictureGeometry.h"
 #include "ValueNoise.h"
 
@@ -53,16 +54,15 @@ Surface pipeSurface(double u, double v)
     return {r - BendRadius, dx / r, dy / r, false};
 }
 
-// A lit cylinder: the light comes from the top left and a little from the front.
+// A lit cylinder.
 std::array<double, 3> cylinder(const Surface& s, double radius, const std::array<double, 3>& base)
 {
     const double t = std::clamp(s.offset / radius, -1.0, 1.0);
     const double nz = std::sqrt(1.0 - t * t);
     const double nx = t * s.nx;
     const double ny = t * s.ny;
-    const double diffuse = std::max(0.0, -0.45 * nx - 0.55 * ny + 0.70 * nz);
-    const double rz = 2.0 * (-0.45 * nx - 0.55 * ny + 0.70 * nz) * nz - 0.70;
-    const double specular = std::pow(std::max(0.0, rz), 18.0);
+    const double diffuse = std::max(0.0, Lighting::facing(nx, ny, nz));
+    const double specular = std::pow(std::max(0.0, Lighting::reflected(nx, ny, nz)), 18.0);
     std::array<double, 3> c{};
     for (size_t i = 0; i < 3; ++i)
         c[i] = std::min(255.0, base[i] * (0.25 + 0.85 * diffuse) + 160.0 * specular);

@@ -2,6 +2,7 @@
 // keeps the tile's exact colour wherever the ball and rim leave it alone.
 #include "TilePainter.h"
 
+#include "Lighting.h"
 #include "PictureGeometry.h"
 #include "game/Board.h"
 #include "game/TileColour.h"
@@ -56,11 +57,8 @@ Rgb ball(const Rgb& face, double dx, double dy)
     const double nx = dx / BallRadius;
     const double ny = dy / BallRadius;
     const double nz = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
-    const double lx = -0.45, ly = -0.55, lz = 0.70;
-    const double diffuse = std::max(0.0, nx * lx + ny * ly + nz * lz);
-    // Reflection of the light towards a viewer straight in front.
-    const double rz = 2.0 * (nx * lx + ny * ly + nz * lz) * nz - lz;
-    const double specular = std::pow(std::max(0.0, rz), 28.0);
+    const double diffuse = std::max(0.0, Lighting::facing(nx, ny, nz));
+    const double specular = std::pow(std::max(0.0, Lighting::reflected(nx, ny, nz)), 28.0);
     const Rgb white{250, 250, 250};
     Rgb c = scale(white, 0.62 + 0.38 * diffuse);
     c = mix(c, scale(face, 0.9), std::pow(1.0 - nz, 2.0) * 0.7);
