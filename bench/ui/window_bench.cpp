@@ -2,6 +2,9 @@
 // the GTK sliding puzzle gnome-taquin measured the same way in the same run; resident memory; and
 // the game's CPU use while a round idles and while it shuffles. Prints figures, checks nothing.
 // Usage: tavlo_window_bench [runs]
+// The game's layout brings Qt, which must come before Xlib: Xlib's macros clash with Qt's names.
+#include "Layout.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -25,7 +28,6 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using Filter = std::function<bool(const ClientWindow&)>;
 
-constexpr int NewGameX = 65, NewGameY = 198;   // Image15, in window coordinates
 constexpr auto Patience = 30s;
 
 struct Program {
@@ -37,12 +39,7 @@ struct Program {
 
 std::optional<ClientWindow> waitMapped(const XServer& x, pid_t pid, const Filter& isWindow)
 {
-    return Poll::until([&]() -> std::optional<ClientWindow> {
-        for (const auto& w : x.clientWindows())
-            if (w.pid == pid && w.viewable && isWindow(w))
-                return w;
-        return std::nullopt;
-    }, Patience, 1ms);
+    return Poll::until([&] { return x.findWindow(pid, isWindow); }, Patience, 1ms);
 }
 
 std::unique_ptr<ChildProcess> launch(const Program& p, const RunFolder& folder)
@@ -65,11 +62,6 @@ double median(std::vector<double> v)
     std::sort(v.begin(), v.end());
     const std::size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-void sleepUntil(std::chrono::steady_clock::time_point t)
-{
-    std::this_thread::sleep_until(t);
 }
 
 // CPU of the whole process (clock ticks of /proc/PID/stat) and of each thread (nanoseconds of
@@ -97,21 +89,22 @@ void measureTavlo(const XServer& x, const XdoTool& xdo, const Program& tavlo, co
         return;
     }
     const auto mapped = std::chrono::steady_clock::now();
-    sleepUntil(mapped + 5s);
+    std::this_thread::sleep_until(mapped + 5s);
     std::printf("  VmRSS 5 s after mapping: %.1f MB\n", ProcessStats::residentKiB(pid) / 1024.0);
 
     // The round started at start-up has shuffled (3 s) and dealt (0.9 s) long before this.
-    sleepUntil(mapped + 8s);
+    std::this_thread::sleep_until(mapped + 8s);
     auto threads = ProcessStats::threads(pid);
     double total = ProcessStats::cpuSeconds(pid);
-    sleepUntil(mapped + 28s);
+    std::this_thread::sleep_until(mapped + 28s);
     printCpu("of an idle round", pid, threads, total, 20);
 
-    xdo.click(w->x + NewGameX, w->y + NewGameY);
+    const QPoint newGame = Layout::Image15.center();
+    xdo.click(w->x + newGame.x(), w->y + newGame.y());
     const auto clicked = std::chrono::steady_clock::now();
     threads = ProcessStats::threads(pid);
     total = ProcessStats::cpuSeconds(pid);
-    sleepUntil(clicked + 3s);
+    std::this_thread::sleep_until(clicked + 3s);
     printCpu("during a new game's shuffle", pid, threads, total, 3);
     std::printf("  VmRSS after the new game: %.1f MB\n", ProcessStats::residentKiB(pid) / 1024.0);
     child->stop(SIGTERM);
@@ -125,9 +118,9 @@ void measurePeerMemory(const XServer& x, const Program& peer, const RunFolder& f
         return;
     }
     const auto mapped = std::chrono::steady_clock::now();
-    sleepUntil(mapped + 1s);
+    std::this_thread::sleep_until(mapped + 1s);
     const long at1 = ProcessStats::residentKiB(child->pid());
-    sleepUntil(mapped + 3s);
+    std::this_thread::sleep_until(mapped + 3s);
     const long at3 = ProcessStats::residentKiB(child->pid());
     std::printf("%s: VmRSS %.1f MB 1 s after mapping, %.1f MB after 3 s\n", peer.label, at1 / 1024.0, at3 / 1024.0);
     child->stop(SIGTERM);
@@ -151,7 +144,7 @@ int main(int argc, char** argv)
     RunFolder folder(TAVLO_ASSETS "/data");
 
     const Program tavlo{"tavlo", {TAVLO_PROGRAM}, folder.environment(x.name()), [](const ClientWindow& w) {
-        return w.name == "Tavlo" && w.width == 488 && w.height == 489;
+        return w.name == "Tavlo" && w.width == Layout::WindowWidth && w.height == Layout::WindowHeight;
     }};
     // Without a session bus, GSettings' dconf backend logs a warning for every write it cannot
     // commit; the peer is measured as installed and with the memory backend, which spares it that.

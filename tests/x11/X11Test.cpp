@@ -37,21 +37,13 @@ std::unique_ptr<ChildProcess> X11Test::startHiding(const std::filesystem::path& 
 
 bool X11Test::hasWindow(pid_t pid, const std::function<bool(const ClientWindow&)>& filter)
 {
-    for (const auto& w : server_.clientWindows())
-        if (w.pid == pid && w.viewable && filter(w))
-            return true;
-    return false;
+    return server_.findWindow(pid, filter).has_value();
 }
 
 std::optional<ClientWindow> X11Test::waitForWindow(pid_t pid, const std::function<bool(const ClientWindow&)>& filter,
                                                    std::chrono::milliseconds timeout)
 {
-    return Poll::until([&]() -> std::optional<ClientWindow> {
-        for (const auto& w : server_.clientWindows())
-            if (w.pid == pid && w.viewable && filter(w))
-                return w;
-        return std::nullopt;
-    }, timeout);
+    return Poll::until([&] { return server_.findWindow(pid, filter); }, timeout);
 }
 
 std::optional<ClientWindow> X11Test::waitForState(Window id, const std::function<bool(const ClientWindow&)>& condition,

@@ -210,6 +210,15 @@ std::optional<ClientWindow> XServer::window(Window id) const
     return std::nullopt;
 }
 
+std::optional<ClientWindow> XServer::findWindow(pid_t pid,
+                                                const std::function<bool(const ClientWindow&)>& filter) const
+{
+    for (const auto& w : clientWindows())
+        if (w.pid == pid && w.viewable && filter(w))
+            return w;
+    return std::nullopt;
+}
+
 Screenshot XServer::screenshot() const
 {
     XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, 0, ScreenWidth, ScreenHeight,

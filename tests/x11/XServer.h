@@ -3,6 +3,7 @@
 // it started ends with it.
 #pragma once
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,8 @@ public:
     // Every window that carries a process id (the top-level windows of toolkits), viewable or not.
     std::vector<ClientWindow> clientWindows() const;
     std::optional<ClientWindow> window(Window id) const;
+    // The first viewable window of the process that the filter accepts, as things are now.
+    std::optional<ClientWindow> findWindow(pid_t pid, const std::function<bool(const ClientWindow&)>& filter) const;
     Screenshot screenshot() const;
     // The window's bounding shape, one rectangle per XRectangle, in the window's own coordinates;
     // a window without a shape gives its whole rectangle.
