@@ -1,6 +1,10 @@
 // The game's real window under Xvfb and openbox: its place and round shape, the desktop in its
 // corners, dragging, minimise and restore, the three ways to close it, and the two boxes that can
 // come before it (a decoder library missing, a bad score file).
+// The game's headers bring Qt, which must come before Xlib: Xlib's macros clash with Qt's names.
+#include "Layout.h"
+#include "ShapeRegion.h"
+
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -15,7 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-constexpr int WindowWidth = 488, WindowHeight = 489;
+using Layout::WindowWidth;
+using Layout::WindowHeight;
 constexpr int CentredLeft = (XServer::ScreenWidth - WindowWidth) / 2;
 constexpr int CentredTop = (XServer::ScreenHeight - WindowHeight) / 2;
 
@@ -23,17 +28,22 @@ constexpr int CentredTop = (XServer::ScreenHeight - WindowHeight) / 2;
 struct Spot {
     int x, y;
 };
+constexpr Spot centreOf(const QRect& r)
+{
+    return {r.x() + r.width() / 2, r.y() + r.height() / 2};
+}
 constexpr Spot BareSkin{60, 150};         // fiery skin left of the best-score heading
 constexpr Spot Rim{244, 4};               // the red ring at the top
 constexpr Spot Board{243, 253};           // the middle tile
 constexpr Spot Corner{3, 3};              // outside the round shape: the desktop
 constexpr Spot LogoStripSide{150, 450};   // the logo strip's empty left side
-constexpr Spot NewGame{65, 198};          // Image15
-constexpr Spot PreviewCell{212, 36};      // Shape1
-constexpr Spot Minimise{130, 426};        // Image14
-constexpr Spot Exit{354, 426};            // Image13
-constexpr Spot ExitButton{65, 294};       // Image18
-constexpr Spot ExitButtonCorner{25, 306}; // Image18's see-through black corner
+constexpr Spot NewGame = centreOf(Layout::Image15);
+constexpr Spot PreviewCell = centreOf(Layout::previewCell(1));  // Shape1
+constexpr Spot Minimise = centreOf(Layout::Image14);
+constexpr Spot Exit = centreOf(Layout::Image13);
+constexpr Spot ExitButton = centreOf(Layout::Image18);
+// Image18's see-through black corner, at the bottom left.
+constexpr Spot ExitButtonCorner{Layout::Image18.left() + 1, Layout::Image18.bottom() - 1};
 // Rim pixels that no control covers, to compare with the skin picture.
 constexpr Spot RimSamples[] = {{244, 2}, {3, 244}, {484, 244}, {244, 485}};
 
@@ -60,6 +70,19 @@ std::uint32_t skinPixel(int x, int y)
     const unsigned v = at(i) | at(i + 1) << 8;
     const auto widen = [](unsigned five) { return (five << 3) | (five >> 2); };
     return widen(v >> 10 & 31) << 16 | widen(v >> 5 & 31) << 8 | widen(v & 31);
+}
+
+// The stored shape as the window reads it, within the window.
+ShapeMask storedShape()
+{
+    ShapeMask mask(WindowWidth, WindowHeight);
+    const auto rects = ShapeRegion::parse(QByteArray::fromStdString(bytesOf(ShapeFile)));
+    if (!rects)
+        mask.add(0, 0, WindowWidth, WindowHeight);
+    else
+        for (const QRect& r : *rects)
+            mask.add(r.x(), r.y(), r.x() + r.width(), r.y() + r.height());
+    return mask;
 }
 
 bool near(std::uint32_t a, std::uint32_t b)
@@ -133,7 +156,7 @@ protected:
     // window, and the screen shows the desktop exactly outside it.
     void expectRoundAt(const ClientWindow& w)
     {
-        const ShapeMask stored = ShapeMask::fromRegionFile(WindowWidth, WindowHeight, ShapeFile);
+        const ShapeMask stored = storedShape();
         ASSERT_TRUE(server().isShaped(w.id));
         EXPECT_EQ(ShapeMask::fromRectangles(WindowWidth, WindowHeight, server().boundingShape(w.id)).differences(stored), "");
         EXPECT_EQ(ShapeMask::fromRectangles(WindowWidth, WindowHeight, server().boundingShape(w.frame)).differences(stored), "");
