@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <sys/stat.h>
 
-#include "ChildProcess.h"
+#include "ForkedRun.h"
 #include "ScoreFile.h"
 #include "ScratchFolder.h"
 

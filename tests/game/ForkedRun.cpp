@@ -1,5 +1,5 @@
 // Forking with limits for score-file tests.
-#include "ChildProcess.h"
+#include "ForkedRun.h"
 
 #include <csignal>
 #include <exception>
